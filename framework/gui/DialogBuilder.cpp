@@ -6,13 +6,32 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
+#include <QPointer>
 
 #include "framework/gui/DialogUnits.h"
 #include "framework/gui/QtText.h"
 #include "framework/gui/Resources.h"
 
 namespace {
+
+// A group box whose mnemonic moves the focus to a control after it in tab
+// order, not to a child: the template's frames have none.
+class MnemonicGroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    QPointer<QWidget> m_target;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            if (m_target)
+                m_target->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+        return QGroupBox::event(event);
+    }
+};
 
 QWidget* MakeControl(QWidget& dialog, const ControlTemplate& c)
 {
@@ -24,7 +43,7 @@ QWidget* MakeControl(QWidget& dialog, const ControlTemplate& c)
         return button;
     }
     case ControlKind::GroupBox:
-        return new QGroupBox(text, &dialog);
+        return new MnemonicGroupBox(text, &dialog);
     case ControlKind::StaticText: {
         auto* label = new QLabel(text, &dialog);
         label->setWordWrap(true);
@@ -98,18 +117,12 @@ bool TakesFocus(const ControlTemplate& c)
 
 // A mnemonic of a label or group box moves the focus to the next control
 // that takes it.
-void BindMnemonic(QWidget& dialog, QWidget* control, QWidget* target)
+void BindMnemonic(QWidget* control, QWidget* target)
 {
-    const QString text = control->property("mnemonicText").toString();
-    const QKeySequence key = QKeySequence::mnemonic(text);
-    if (key.isEmpty() || !target)
-        return;
-    if (auto* label = qobject_cast<QLabel*>(control)) {
+    if (auto* label = qobject_cast<QLabel*>(control))
         label->setBuddy(target);
-        return;
-    }
-    auto* shortcut = new QShortcut(key, &dialog);
-    QObject::connect(shortcut, &QShortcut::activated, target, [target] { target->setFocus(Qt::ShortcutFocusReason); });
+    else if (auto* group = dynamic_cast<MnemonicGroupBox*>(control))
+        group->m_target = target;
 }
 
 } // namespace
@@ -142,10 +155,8 @@ BuiltControls BuildControls(QWidget& dialog, const DialogTemplate& dialogTemplat
         }
         const bool mnemonic = (c.kind == ControlKind::StaticText || c.kind == ControlKind::GroupBox)
                             && !(c.style & csNoPrefix) && c.text.find('&') != std::string::npos;
-        if (mnemonic) {
-            control->setProperty("mnemonicText", ToQString(c.text));
+        if (mnemonic)
             mnemonics.emplace_back(control, all.size());
-        }
         // Frames stay behind what they frame, whatever the template order.
         if (c.kind == ControlKind::GroupBox)
             control->lower();
@@ -158,7 +169,7 @@ BuiltControls BuildControls(QWidget& dialog, const DialogTemplate& dialogTemplat
         for (std::size_t i = index + 1; i < all.size() && !target; ++i)
             if (all[i]->focusPolicy() != Qt::NoFocus)
                 target = all[i];
-        BindMnemonic(dialog, control, target);
+        BindMnemonic(control, target);
     }
     for (std::size_t i = 1; i < built.tabOrder.size(); ++i)
         QWidget::setTabOrder(built.tabOrder[i - 1], built.tabOrder[i]);

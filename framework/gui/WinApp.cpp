@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "framework/gui/DialogWindow.h"
 #include "framework/gui/MessageBox.h"
 #include "framework/gui/QtText.h"
+#include "framework/net/InternetSession.h"
 
 namespace {
 
@@ -47,10 +49,15 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
+// The user's settings folder is looked up anew each time, not from Qt's
+// cache of it, so that the store follows $XDG_CONFIG_HOME as it is now.
 void CWinApp::SetRegistryKey(const std::string& company)
 {
-    m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ToQString(company),
-                                             ToQString(m_strAppName));
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const QString base = xdg && xdg[0] == '/' ? QFile::decodeName(xdg) : QDir::homePath() + "/.config";
+    const QString path = base + QLatin1Char('/') + ToQString(company) + QLatin1Char('/') + ToQString(m_strAppName)
+                       + ".conf";
+    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
 std::string CWinApp::GetProfileString(const std::string& section, const std::string& entry, const char* def)
@@ -109,6 +116,11 @@ std::string AfxGetAppName()
 std::string ApplicationNameOf(const std::string& programPath)
 {
     return ToStdString(QFileInfo(ToQString(programPath)).completeBaseName());
+}
+
+bool AfxSocketInit()
+{
+    return InitInternet();
 }
 
 void AfxSendHelpCommand()
