@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "tracker/ChangeTracker.h"
 #include "upload/BackgroundTask.h"
 #include "upload/UploadOwner.h"

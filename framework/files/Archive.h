@@ -45,10 +45,11 @@ public:
     std::uint32_t ReadCount();
     // Also reads texts stored as UTF-16LE (marked FF FE FF), giving UTF-8.
     std::string ReadCountedText();
+    // Exactly size bytes, or CArchiveException when the file holds fewer.
+    void ReadBytes(void* out, std::size_t size);
     std::uint64_t BytesLeft() const { return m_bytesLeft; }
 
 private:
-    void ReadBytes(void* out, std::size_t size);
     void Require(std::uint64_t size) const;
     std::uint32_t ReadTextLength(bool& wide);
 

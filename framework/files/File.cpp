@@ -99,6 +99,24 @@ std::uint64_t CFile::GetLength() const
     return static_cast<std::uint64_t>(st.st_size);
 }
 
+std::int64_t CFile::GetLastWriteTime() const
+{
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        ThrowFileError("cannot query", m_path, errno);
+    return st.st_mtim.tv_sec;
+}
+
+bool GetFileStatus(const std::string& path, std::uint64_t& size, std::int64_t& lastWriteTime)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    size = static_cast<std::uint64_t>(st.st_size);
+    lastWriteTime = st.st_mtim.tv_sec;
+    return true;
+}
+
 void CFile::SyncToDisk()
 {
     if (::fsync(m_fd) != 0)

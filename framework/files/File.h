@@ -29,6 +29,8 @@ public:
     // Writes every byte or throws.
     void Write(const void* data, std::size_t size);
     std::uint64_t GetLength() const;
+    // Seconds since 1970 UTC.
+    std::int64_t GetLastWriteTime() const;
     // Returns once the written bytes are on the disk.
     void SyncToDisk();
     // Closes now, reporting a failed close, which can be the first sign of
@@ -40,6 +42,10 @@ private:
     int m_fd;
     std::string m_path;
 };
+
+// The size and last-write time of a file, by its path; false when there is
+// no such file.
+bool GetFileStatus(const std::string& path, std::uint64_t& size, std::int64_t& lastWriteTime);
 
 // Writes a file in place of another without ever leaving it half written:
 // the bytes go to a new file beside the target, and Commit renames it over
