@@ -7,7 +7,7 @@
 
 namespace {
 constexpr int kPollMs = 5;
-constexpr int kStallPolls = 2000; // 10 s without a step
+constexpr int kStallPolls = 12000; // a minute without a step
 }
 
 ModalScript::ModalScript()
@@ -31,9 +31,7 @@ ModalScript& ModalScript::When(const QString& title, std::function<void(QWidget&
 void ModalScript::Poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (m_steps.empty())
-        return;
-    if (modal && modal->isVisible() && modal->windowTitle() == m_steps.front().title) {
+    if (!m_steps.empty() && modal && modal->isVisible() && modal->windowTitle() == m_steps.front().title) {
         m_idlePolls = 0;
         // Run from a timer of its own: a step that opens a modal window
         // stays inside it, and this timer must go on meanwhile.
@@ -46,10 +44,11 @@ void ModalScript::Poll()
         });
         return;
     }
-    if (++m_idlePolls < kStallPolls)
+    if (!modal || ++m_idlePolls < kStallPolls)
         return;
-    ADD_FAILURE() << "stalled waiting for " << m_steps.front().title.toStdString() << ", active: "
-                  << (modal ? modal->windowTitle().toStdString() : std::string("none"));
+    ADD_FAILURE() << "stalled waiting for "
+                  << (m_steps.empty() ? std::string("the last window to close") : m_steps.front().title.toStdString())
+                  << ", active: " << modal->windowTitle().toStdString();
     m_steps.clear();
     while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
         dialog->done(0);
