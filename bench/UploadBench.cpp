@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <random>
 #include <string>
@@ -82,6 +83,15 @@ double TimeCommand(const std::string& command)
     return Now() - start;
 }
 
+// The best of a few runs: the machine's noise only ever adds time.
+double Best(const std::function<double()>& run)
+{
+    double best = run();
+    for (int i = 1; i < 3; ++i)
+        best = std::min(best, run());
+    return best;
+}
+
 void WriteRandom(const std::string& path, std::size_t size, std::mt19937& random)
 {
     std::string bytes(size, '\0');
@@ -108,11 +118,12 @@ int main()
     std::filesystem::create_directories(big);
     const std::size_t bigSize = 256u << 20;
     WriteRandom(big + "/big.bin", bigSize, random);
-    const double ours = TimeUpload(big, server);
-    const double curl = TimeCommand("curl -s --ftp-port - -T " + big + "/big.bin --user '" + userPass + "' " + url +
-                                    "/curl.bin");
+    const double ours = Best([&] { return TimeUpload(big, server); });
+    const double curl = Best([&] {
+        return TimeCommand("curl -s --ftp-port - -T " + big + "/big.bin --user '" + userPass + "' " + url + "/curl.bin");
+    });
     const double mib = static_cast<double>(bigSize) / (1 << 20);
-    std::printf("256 MiB file: Tolvark %.2f s (%.0f MiB/s), curl -T %.2f s (%.0f MiB/s): %.2f of curl's throughput "
+    std::printf("Best of 3 runs each.\n256 MiB file: Tolvark %.2f s (%.0f MiB/s), curl -T %.2f s (%.0f MiB/s): %.2f of curl's throughput "
                 "(target at least 0.8)\n",
                 ours, mib / ours, curl, mib / curl, curl / ours);
     std::filesystem::remove_all(big);
@@ -123,11 +134,13 @@ int main()
     std::filesystem::create_directories(many);
     for (int i = 0; i < 2000; ++i)
         WriteRandom(many + "/page" + std::to_string(i) + ".htm", 1024 + random() % (15 * 1024), random);
-    const double oursMany = TimeUpload(many, server);
-    const double lftp = TimeCommand("lftp -u '" + server.User() + "," + server.Password() +
-                                    "' -e 'set ftp:passive-mode off; set net:max-retries 1; mirror -R --no-perms " +
-                                    many + " lftp-copy; quit' 127.0.0.1:" + std::to_string(server.Port()) +
-                                    " >/dev/null");
+    const double oursMany = Best([&] { return TimeUpload(many, server); });
+    const double lftp = Best([&] {
+        std::filesystem::remove_all(server.Root() + "/lftp-copy");
+        return TimeCommand("lftp -u '" + server.User() + "," + server.Password() +
+                           "' -e 'set ftp:passive-mode off; set net:max-retries 1; mirror -R --no-perms " + many +
+                           " lftp-copy; quit' 127.0.0.1:" + std::to_string(server.Port()) + " >/dev/null");
+    });
     std::printf("2000 files of 1 to 16 KiB: Tolvark %.2f s, lftp mirror -R %.2f s: %.2f of lftp's time "
                 "(target at most 1)\n",
                 oursMany, lftp, oursMany / lftp);

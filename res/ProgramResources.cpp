@@ -93,6 +93,7 @@ const CResources& ProgramResources()
             {IDP_SOCKETS_INIT_FAILED, "Windows sockets initialization failed."},
         },
         {{IDR_MAINFRAME, tolvark_icon_xpm}},
+        {"1, 0, 0, 1", "1.0.0.1", "TOLVARK MFC Application", "TOLVARK", "TOLVARK.EXE", "TOLVARK Application"},
     };
     return resources;
 }

@@ -177,7 +177,7 @@ void CMainDlg::OnDetails()
 // last separator. While a run uses the tracker, a drop changes nothing.
 void CMainDlg::OnDropFiles(CDropFiles& drop)
 {
-    if (m_uploadTask.IsBusy() || drop.GetCount() == 0)
+    if (m_bSending || drop.GetCount() == 0)
         return;
     const std::string& path = drop.GetPath(0);
     const std::size_t cut = path.rfind('/');
@@ -192,7 +192,7 @@ void CMainDlg::OnDropFiles(CDropFiles& drop)
 
 void CMainDlg::OnSend()
 {
-    if (m_uploadTask.IsBusy()) {
+    if (m_bSending) {
         m_uploadTask.Stop(false);
         m_btnSend.EnableWindow(false);
         return;
@@ -202,6 +202,7 @@ void CMainDlg::OnSend()
     m_btnConfigure.EnableWindow(false);
     m_btnRescan.EnableWindow(false);
     m_btnUpToDate.EnableWindow(false);
+    m_bSending = true;
     if (!m_uploadTask.Start()) {
         m_staticStatus.SetWindowText("Can't start sending");
         FinishUpload(false);
@@ -249,6 +250,7 @@ void CMainDlg::OnUploadFinished()
 void CMainDlg::FinishUpload(bool prune)
 {
     m_uploadTask.WaitUntilIdle();
+    m_bSending = false;
     m_btnSend.SetWindowText("&Send");
     m_btnSend.EnableWindow(true);
     m_btnExit.EnableWindow(true);

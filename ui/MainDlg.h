@@ -62,6 +62,9 @@ public:
     CUiCallQueue m_uiCalls;
     CUploadTask m_uploadTask;
     HICON m_hAppIcon;
+    // From Send until the window has taken the run's completion: the
+    // worker may be gone before then.
+    bool m_bSending = false;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

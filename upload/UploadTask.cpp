@@ -160,8 +160,6 @@ std::uint32_t CUploadTask::Run()
                 throw Cancelled();
         }
         m_pOwner->SetStatusText("Done");
-        if (!notSent.empty())
-            m_pOwner->ShowMessage(NotSentMessage(notSent));
     } catch (const CInternetException& e) {
         const std::string text = e.m_dwError == ERROR_FTP_DROPPED ? "FTP connection lost" : "Can't connect to host";
         m_pOwner->SetStatusText(text);
@@ -173,6 +171,9 @@ std::uint32_t CUploadTask::Run()
         m_pOwner->SetStatusText(text);
         m_pOwner->ShowMessage(text);
     }
+
+    if (!notSent.empty())
+        m_pOwner->ShowMessage(NotSentMessage(notSent));
 
     remote.reset();
     if (connection) {

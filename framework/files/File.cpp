@@ -117,12 +117,6 @@ bool GetFileStatus(const std::string& path, std::uint64_t& size, std::int64_t& l
     return true;
 }
 
-void CFile::SyncToDisk()
-{
-    if (::fsync(m_fd) != 0)
-        ThrowFileError("cannot flush", m_path, errno);
-}
-
 void CFile::Close()
 {
     int fd = m_fd;
@@ -142,9 +136,12 @@ CReplacementFile::~CReplacementFile()
         ::unlink(m_tempPath.c_str());
 }
 
+// The rename replaces the old file in one step, so that a save cut short
+// by a full disk or a killed process leaves it whole. There is no wait for
+// the disk: a record that a power cut takes away only sends its files once
+// more, and the run records a file after every upload.
 void CReplacementFile::Commit()
 {
-    m_file.SyncToDisk();
     m_file.Close();
     if (std::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
         ThrowFileError("cannot replace", m_target, errno);

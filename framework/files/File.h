@@ -31,8 +31,6 @@ public:
     std::uint64_t GetLength() const;
     // Seconds since 1970 UTC.
     std::int64_t GetLastWriteTime() const;
-    // Returns once the written bytes are on the disk.
-    void SyncToDisk();
     // Closes now, reporting a failed close, which can be the first sign of
     // a full disk.
     void Close();

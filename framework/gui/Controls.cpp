@@ -17,9 +17,3 @@ void CProgressCtrl::SetPos(int position)
     if (auto* bar = qobject_cast<QProgressBar*>(m_hWnd))
         bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
 }
-
-int CProgressCtrl::GetPos() const
-{
-    auto* bar = qobject_cast<QProgressBar*>(m_hWnd);
-    return bar ? bar->value() : 0;
-}

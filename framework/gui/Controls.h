@@ -15,5 +15,4 @@ public:
 class CProgressCtrl : public CWnd {
 public:
     void SetPos(int position);
-    int GetPos() const;
 };

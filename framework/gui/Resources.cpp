@@ -28,6 +28,12 @@ std::string AfxLoadString(int id)
     return it == g_resources->strings.end() ? std::string() : it->second;
 }
 
+const VersionInfo& AfxGetVersion()
+{
+    static const VersionInfo none;
+    return g_resources ? g_resources->version : none;
+}
+
 HICON AfxLoadIcon(int id)
 {
     if (!g_resources)

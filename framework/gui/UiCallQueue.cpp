@@ -82,6 +82,11 @@ void CUiCallQueue::PostLatest(std::function<void()> call)
 bool CUiCallQueue::Call(std::function<void()> call)
 {
     if (QThread::currentThread() == m_state->receiver->thread()) {
+        {
+            std::lock_guard lock(m_state->mutex);
+            if (m_state->closed)
+                return false;
+        }
         call();
         return true;
     }

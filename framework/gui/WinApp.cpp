@@ -13,6 +13,7 @@
 #include "framework/gui/DialogWindow.h"
 #include "framework/gui/MessageBox.h"
 #include "framework/gui/QtText.h"
+#include "framework/gui/Resources.h"
 #include "framework/net/InternetSession.h"
 
 namespace {
@@ -142,9 +143,8 @@ int AfxWinMain(int argc, char** argv)
         return 1;
     const QString program = QCoreApplication::applicationFilePath();
     app->m_strAppName = ApplicationNameOf(ToStdString(program));
-    const QFileInfo info(program);
-    app->m_strHelpPath = ToStdString(info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + ".HLP");
     QApplication::setApplicationName(ToQString(app->m_strAppName));
+    QApplication::setApplicationVersion(ToQString(AfxGetVersion().productVersion));
     app->InitInstance();
     return 0;
 }

@@ -36,7 +36,6 @@ public:
     void OnHelp();
 
     std::string m_strAppName;
-    std::string m_strHelpPath;
     CWnd* m_pMainWnd = nullptr;
 
 private:

@@ -83,11 +83,6 @@ void CWnd::EnableWindow(bool enable)
         m_hWnd->setEnabled(enable);
 }
 
-bool CWnd::IsWindowEnabled() const
-{
-    return m_hWnd && m_hWnd->isEnabled();
-}
-
 bool CWnd::IsWindowVisible() const
 {
     return m_hWnd && m_hWnd->isVisible();

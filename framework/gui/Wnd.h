@@ -21,7 +21,6 @@ public:
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     void EnableWindow(bool enable = true);
-    bool IsWindowEnabled() const;
     bool IsWindowVisible() const;
 
     // A message box owned by this window. Without a caption of its own it

@@ -11,7 +11,7 @@ namespace {
 
 // Curl asks the read callback for at most this many bytes at a time; as
 // large as the pieces that CInternetFile gathers, one call takes a piece.
-constexpr long kUploadBufferSize = 1024 * 1024;
+constexpr long kUploadBufferSize = 64 * 1024;
 
 long WholeSeconds(std::chrono::milliseconds timeout)
 {

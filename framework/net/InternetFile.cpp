@@ -12,9 +12,10 @@
 namespace {
 
 // Bytes gathered before they are handed to curl in one piece. Each piece
-// costs one round of driving curl, so that cost per byte is small; the
-// bytes of one piece still fit the socket buffers quickly.
-constexpr std::size_t kGatherSize = 1024 * 1024;
+// costs one round of driving curl, so that cost per byte is small; small
+// enough that a cancel or a closing window waits for little more than one
+// piece on a slow line.
+constexpr std::size_t kGatherSize = 64 * 1024;
 
 } // namespace
 

@@ -1,10 +1,14 @@
 #include "tests/gui/GuiTest.h"
 
-#include <QLabel>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSettings>
+#include <QUrl>
 #include <cstdlib>
 
-#include "framework/gui/QtText.h"
+#include "framework/gui/Wnd.h"
 #include "tests/support/TestFiles.h"
 
 void GuiTest::SetUp()
@@ -71,14 +75,25 @@ QPlainTextEdit* TextBox(QWidget& window, int id)
 
 std::string TextOf(QWidget& window, int id)
 {
-    QWidget* control = ControlOf<QWidget>(window, id);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return ToStdString(label->text());
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(control))
-        return ToStdString(ToCrLf(edit->toPlainText()));
-    if (auto* field = qobject_cast<QLineEdit*>(control))
-        return ToStdString(field->text());
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return ToStdString(button->text());
-    return {};
+    CWnd control;
+    control.Attach(ControlOf<QWidget>(window, id));
+    return control.GetWindowText();
+}
+
+void Drop(QWidget& window, const QStringList& paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.push_back(QUrl::fromLocalFile(path));
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+}
+
+void GuiTest::Put(const std::string& name, const std::string& content) const
+{
+    WriteFile(m_site + "/" + name, content);
 }

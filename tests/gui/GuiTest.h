@@ -24,6 +24,8 @@ protected:
     void StoreSettings(const std::string& host, const std::string& user, const std::string& password,
                        const std::string& folder);
     std::string StatePath() const;
+    // A file of the page folder.
+    void Put(const std::string& name, const std::string& content) const;
 
     std::string m_site; // a page folder of its own
 };
@@ -33,3 +35,5 @@ QPushButton* Button(QWidget& window, int id);
 QLineEdit* Field(QWidget& window, int id);
 QPlainTextEdit* TextBox(QWidget& window, int id);
 std::string TextOf(QWidget& window, int id);
+// Drags local files onto the window and drops them there.
+void Drop(QWidget& window, const QStringList& paths);

@@ -20,25 +20,7 @@ using Shown = MessageBoxTesting::Shown;
 
 class MainDlgTest : public GuiTest {
 protected:
-    void Put(const std::string& name, const std::string& content)
-    {
-        WriteFile(m_site + "/" + name, content);
-    }
-
     static std::string Summary(QWidget& w) { return TextOf(w, IDC_CHANGES); }
-
-    static void Drop(QWidget& w, const QStringList& paths)
-    {
-        QMimeData mime;
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls.push_back(QUrl::fromLocalFile(path));
-        mime.setUrls(urls);
-        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&w, &enter);
-        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&w, &drop);
-    }
 };
 
 TEST_F(MainDlgTest, FirstStartAsksForTheLoginBeforeTheFirstSummary)

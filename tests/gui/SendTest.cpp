@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
+#include <thread>
 
 #include "res/ResourceIds.h"
 #include "tests/gui/GuiTest.h"
@@ -18,11 +19,6 @@ using Shown = MessageBoxTesting::Shown;
 
 class SendTest : public GuiTest {
 protected:
-    void Put(const std::string& name, const std::string& content)
-    {
-        WriteFile(m_site + "/" + name, content);
-    }
-
     void UseServer(const FtpServer& server) { StoreSettings(server.HostField(), server.User(), server.Password(), m_site); }
 
     static bool Idle(QWidget& w) { return Button(w, IDC_SEND)->text() == "&Send" && Button(w, IDCANCEL)->isEnabled(); }
@@ -46,15 +42,6 @@ protected:
         EXPECT_EQ(ControlOf<QProgressBar>(w, IDC_PROGRESS_TOTAL)->value(), 0);
     }
 
-    static void Drop(QWidget& w, const QString& path)
-    {
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&w, &enter);
-        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&w, &drop);
-    }
 };
 
 TEST_F(SendTest, SendingPutsTheWindowInItsSendingStateUntilTheRunIsDone)
@@ -119,7 +106,7 @@ TEST_F(SendTest, CancellingKeepsTheWindowShutUntilTheRunHasStopped)
         w.close();
         EXPECT_TRUE(w.isVisible());
         // A drop during a run changes nothing and asks nothing.
-        Drop(w, QString::fromStdString(elsewhere + "/x.htm"));
+        Drop(w, {QString::fromStdString(elsewhere + "/x.htm")});
         EXPECT_TRUE(MessageBoxTesting::TakeShown().empty());
         EXPECT_EQ(dlg.m_strPageFolder, m_site);
 
@@ -134,6 +121,30 @@ TEST_F(SendTest, CancellingKeepsTheWindowShutUntilTheRunHasStopped)
         ExpectSending(w, false);
         ASSERT_TRUE(QTest::qWaitFor([&] { return Idle(w); }, 30000));
         EXPECT_EQ(TextOf(w, IDC_STATUS), "Done");
+        Button(w, IDCANCEL)->click();
+    });
+    dlg.DoModal();
+}
+
+TEST_F(SendTest, ACancelPressedAsTheRunEndsStartsNoSecondRun)
+{
+    FtpServer server;
+    UseServer(server);
+    Put("a.htm", "a");
+    CMainDlg dlg;
+    ModalScript script;
+    script.When("Tolvark utility", [&](QWidget& w) {
+        Button(w, IDC_SEND)->click();
+        // This thread serves nothing meanwhile: the worker ends, and the
+        // run's completion waits in the window's queue.
+        while (dlg.m_uploadTask.IsBusy())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        Button(w, IDC_SEND)->click();
+        ExpectSending(w, true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Idle(w); }, 30000));
+        EXPECT_EQ(TextOf(w, IDC_STATUS), "Done");
+        EXPECT_EQ(server.Logins(), 1);
+        EXPECT_FALSE(Button(w, IDC_SEND)->isEnabled());
         Button(w, IDCANCEL)->click();
     });
     dlg.DoModal();

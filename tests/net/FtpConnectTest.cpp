@@ -48,6 +48,22 @@ TEST_F(FtpConnectTest, AnInvalidHostFieldMakesNoConnection)
     EXPECT_EQ(server.Connections(), 0);
 }
 
+TEST_F(FtpConnectTest, ALoginWithALineBreakNeverReachesTheServer)
+{
+    FtpServer server;
+    const struct {
+        std::string user, password;
+    } cases[] = {
+        {server.User(), server.Password() + "\r\nDELE index.htm"},
+        {server.User() + "\nPASS x", server.Password()},
+        {server.User(), std::string("pa\0ss", 5)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ErrorCodeOf([&] { m_session.GetFtpConnection(server.HostField(), c.user, c.password); }),
+                  ERROR_INTERNET_INVALID_URL);
+    EXPECT_EQ(server.Connections(), 0);
+}
+
 TEST_F(FtpConnectTest, RefusedCredentialsAreALoginFailure)
 {
     FtpServer server;

@@ -91,11 +91,10 @@ TEST(BackgroundTaskTest, DestroyingARunningUploadStopsItAndThenWritesTheState)
     RecordingOwner owner;
     owner.login = {server.HostField(), server.User(), server.Password()};
     std::atomic<bool> secondSent{false};
+    int sent = 0; // counted on the worker
     owner.onStatus = [&](const std::string& text) {
-        if (text.find(" sent") != std::string::npos && !secondSent) {
-            static int sent = 0;
-            secondSent = ++sent == 2;
-        }
+        if (text.find(" sent") != std::string::npos && ++sent == 2)
+            secondSent = true;
     };
     std::size_t recorded = 0;
     {

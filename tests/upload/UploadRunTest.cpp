@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 #include <random>
 
 #include "tests/support/FtpServer.h"
@@ -292,6 +293,51 @@ TEST_F(UploadRunTest, FilesThatAreNotAsScannedAreReportedAndSkipped)
     EXPECT_NE(messages[0].find("line\nbreak.htm: FTP cannot carry its name"), std::string::npos);
     for (const std::string& command : server.Commands())
         EXPECT_EQ(command.find("break"), std::string::npos) << command;
+}
+
+TEST_F(UploadRunTest, AFileCutShortWhileItIsSentIsNotRecorded)
+{
+    FtpServer server;
+    Put("shrinks.bin", RandomBytes(300000, 8));
+    CUploadTask task(&m_owner);
+    bool cut = false;
+    m_owner.onProgress = [&](const Progress& p) {
+        if (!cut && p.fileDone > 0) {
+            ::truncate((m_site + "/shrinks.bin").c_str(), 1000);
+            cut = true;
+        }
+    };
+    Send(task, server);
+    EXPECT_TRUE(cut);
+    EXPECT_TRUE(task.m_tracker.m_arrUpToDate.empty());
+    EXPECT_EQ(m_owner.Status().back(), "Done");
+    EXPECT_EQ(m_owner.Messages(),
+              (std::vector<std::string>{"These files were not sent:\nshrinks.bin: it changed while it was sent"}));
+    // What reached the server are the file's own first bytes, nothing else.
+    const std::string onServer = OnServer(server, "shrinks.bin");
+    EXPECT_EQ(onServer, RandomBytes(300000, 8).substr(0, onServer.size()));
+}
+
+TEST_F(UploadRunTest, FilesNotSentAreReportedWhenTheRunEndsEarlyToo)
+{
+    Put("gone.htm", "x");
+    Put("b.bin", RandomBytes(4000, 9));
+    FtpServer server({.file = "b.bin", .dropAfterBytes = 100});
+    CUploadTask task(&m_owner);
+    task.m_tracker.SetFolderAndRescan(m_site);
+    std::filesystem::remove(m_site + "/gone.htm");
+    m_owner.login = {server.HostField(), server.User(), server.Password()};
+    ASSERT_TRUE(task.Start());
+    ASSERT_TRUE(m_owner.WaitFinished());
+    task.WaitUntilIdle();
+    const std::vector<std::string> messages = m_owner.Messages();
+    EXPECT_NE(std::find(messages.begin(), messages.end(), "Connection error: FTP connection lost"), messages.end());
+    // Listed first or not at all, the file that could not be opened is named.
+    const bool goneFirst = task.m_tracker.m_arrToSend.at(0).m_strName == "gone.htm";
+    if (goneFirst) {
+        EXPECT_NE(std::find(messages.begin(), messages.end(), "These files were not sent:\ngone.htm: it cannot be opened"),
+                  messages.end());
+    }
 }
 
 TEST_F(UploadRunTest, SendsFilesOf2GiBAndMoreWhole)
