@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "tracker/ChangeTracker.h"
 #include "upload/BackgroundTask.h"
 #include "upload/UploadOwner.h"
