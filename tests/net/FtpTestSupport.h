@@ -4,7 +4,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "framework/net/FtpConnection.h"
@@ -13,6 +12,7 @@
 #include "framework/net/InternetFile.h"
 #include "framework/net/InternetSession.h"
 #include "tests/support/FtpServer.h"
+#include "tests/support/TestFiles.h"
 
 // The code of the CInternetException that `action` throws, 0 when it
 // throws none.
@@ -24,15 +24,6 @@ inline std::uint32_t ErrorCodeOf(const std::function<void()>& action)
         return e.m_dwError;
     }
     return 0;
-}
-
-inline std::string RandomBytes(std::size_t size, unsigned seed = 1)
-{
-    std::mt19937 generator(seed);
-    std::string bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(generator());
-    return bytes;
 }
 
 // Writes as the upload run does: in chunks of 256 bytes.

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -49,6 +50,15 @@ void MakeSparseFile(const std::string& path, std::uint64_t size)
     WriteFile(path, "");
     if (::truncate(path.c_str(), static_cast<off_t>(size)) != 0)
         throw std::runtime_error("cannot size " + path);
+}
+
+std::string RandomBytes(std::size_t size, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator());
+    return bytes;
 }
 
 void UseFreshStateFolder()

@@ -13,5 +13,8 @@ void SetFileTime(const std::string& path, std::int64_t seconds);
 // Makes a file of the given size without writing its bytes.
 void MakeSparseFile(const std::string& path, std::uint64_t size);
 
+// The same bytes for the same size and seed.
+std::string RandomBytes(std::size_t size, unsigned seed = 1);
+
 // Gives the state file a folder of its own for one test.
 void UseFreshStateFolder();

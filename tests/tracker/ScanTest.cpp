@@ -8,21 +8,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "tests/support/EntryNames.h"
 #include "tests/support/TestFiles.h"
 #include "tracker/ChangeTracker.h"
 #include "tracker/EntryTime.h"
 #include "tracker/FolderSeparator.h"
 
 namespace {
-
-std::vector<std::string> Names(const FileEntryArray& entries)
-{
-    std::vector<std::string> names;
-    for (const FileEntry& e : entries)
-        names.push_back(e.m_strName);
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class ScanTest : public ::testing::Test {
 protected:
@@ -86,9 +78,9 @@ TEST_F(ScanTest, ClassifiesNewChangedUnchangedAndVanishedFiles)
                              {"Index.htm", 1, 1000}, {"gone.htm", 9, 1000}, {"content.htm", 5, 1000}};
     tracker.Rescan();
 
-    EXPECT_EQ(Names(tracker.m_arrToSend),
+    EXPECT_EQ(SortedNames(tracker.m_arrToSend),
               (std::vector<std::string>{"index.htm", "new.htm", "size.htm", "time.htm"}));
-    EXPECT_EQ(Names(tracker.m_arrToDelete), (std::vector<std::string>{"Index.htm", "gone.htm"}));
+    EXPECT_EQ(SortedNames(tracker.m_arrToDelete), (std::vector<std::string>{"Index.htm", "gone.htm"}));
     // The delete list keeps the up-to-date list's order and its entries whole.
     EXPECT_EQ(tracker.m_arrToDelete, (FileEntryArray{{"Index.htm", 1, 1000}, {"gone.htm", 9, 1000}}));
     for (const FileEntry& e : tracker.m_arrToSend) {
@@ -121,7 +113,7 @@ TEST_F(ScanTest, ListsOnlyWhatCanBeSentAsAFile)
     tracker.SetFolderAndRescan(m_folder);
     ::close(sock);
 
-    EXPECT_EQ(Names(tracker.m_arrToSend), (std::vector<std::string>{".hidden", "link.htm", "page.htm"}));
+    EXPECT_EQ(SortedNames(tracker.m_arrToSend), (std::vector<std::string>{".hidden", "link.htm", "page.htm"}));
     EXPECT_TRUE(tracker.m_arrToDelete.empty());
 }
 
@@ -154,7 +146,7 @@ TEST_F(ScanTest, DuplicateRecordsMatchTheFirstAndListTheSecondAsVanished)
     tracker.ForgetDeletedEntry(0);
     EXPECT_EQ(tracker.m_arrUpToDate, (FileEntryArray{{"a.htm", 99, 99}}));
     tracker.Rescan();
-    EXPECT_EQ(Names(tracker.m_arrToSend), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(SortedNames(tracker.m_arrToSend), (std::vector<std::string>{"a.htm"}));
 }
 
 TEST_F(ScanTest, EmptyFolderTextScansNothingAndKeepsTheList)
@@ -193,7 +185,7 @@ TEST_F(ScanTest, FolderSwitchComparesTheTextExactly)
     tracker.SetFolderAndRescan(m_folder + "/");
     EXPECT_TRUE(tracker.m_arrUpToDate.empty());
     EXPECT_EQ(tracker.m_strFolder, m_folder + "/");
-    EXPECT_EQ(Names(tracker.m_arrToSend), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(SortedNames(tracker.m_arrToSend), (std::vector<std::string>{"a.htm"}));
 }
 
 TEST_F(ScanTest, StateFileCountsOnlyForTheFolderItNames)

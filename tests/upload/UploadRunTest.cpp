@@ -5,6 +5,7 @@
 #include <random>
 
 #include "tests/support/FtpServer.h"
+#include "tests/support/EntryNames.h"
 #include "tests/support/TestFiles.h"
 #include "tests/upload/RecordingOwner.h"
 #include "upload/UploadTask.h"
@@ -12,24 +13,6 @@
 namespace {
 
 using Progress = RecordingOwner::Progress;
-
-std::string RandomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random());
-    return bytes;
-}
-
-std::vector<std::string> Names(const FileEntryArray& entries)
-{
-    std::vector<std::string> names;
-    for (const FileEntry& e : entries)
-        names.push_back(e.m_strName);
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class UploadRunTest : public ::testing::Test {
 protected:
@@ -97,7 +80,7 @@ TEST_F(UploadRunTest, SendsEveryFileByteForByteAndRecordsIt)
     EXPECT_TRUE(m_owner.Messages().empty());
 
     task.m_tracker.Rescan();
-    EXPECT_EQ(Names(task.m_tracker.m_arrToSend), (std::vector<std::string>{"empty.htm"}));
+    EXPECT_EQ(SortedNames(task.m_tracker.m_arrToSend), (std::vector<std::string>{"empty.htm"}));
     CChangeTracker reloaded;
     EXPECT_EQ(reloaded.m_arrUpToDate.size(), 2u);
 }
@@ -194,7 +177,7 @@ TEST_F(UploadRunTest, CancelDuringTheLastChunkLetsThatFileFinish)
     ASSERT_TRUE(sent == "a.bin sent" || sent == "b.bin sent") << sent;
     const std::string name = sent.substr(0, 5);
     EXPECT_EQ(OnServer(server, name), RandomBytes(600, name == "a.bin" ? 3 : 4));
-    EXPECT_EQ(Names(task.m_tracker.m_arrUpToDate), (std::vector<std::string>{name}));
+    EXPECT_EQ(SortedNames(task.m_tracker.m_arrUpToDate), (std::vector<std::string>{name}));
     EXPECT_FALSE(std::filesystem::exists(server.Root() + "/" + (name == "a.bin" ? "b.bin" : "a.bin")));
 }
 
@@ -252,7 +235,7 @@ TEST_F(UploadRunTest, ADroppedConnectionKeepsWhatWasSentBefore)
     CChangeTracker reloaded;
     ASSERT_EQ(reloaded.m_arrUpToDate.size(), 1u);
     EXPECT_NE(reloaded.m_arrUpToDate[0].m_strName, second);
-    EXPECT_EQ(Names(reloaded.m_arrToSend).size(), 2u);
+    EXPECT_EQ(SortedNames(reloaded.m_arrToSend).size(), 2u);
 }
 
 TEST_F(UploadRunTest, AServerThatRefusesTheFileAtItsEndDoesNotGetItRecorded)
@@ -284,7 +267,7 @@ TEST_F(UploadRunTest, FilesThatAreNotAsScannedAreReportedAndSkipped)
 
     EXPECT_EQ(OnServer(server, "fine.htm"), "fine");
     EXPECT_FALSE(std::filesystem::exists(server.Root() + "/changed.htm"));
-    EXPECT_EQ(Names(task.m_tracker.m_arrUpToDate), (std::vector<std::string>{"fine.htm"}));
+    EXPECT_EQ(SortedNames(task.m_tracker.m_arrUpToDate), (std::vector<std::string>{"fine.htm"}));
     EXPECT_EQ(m_owner.Status().back(), "Done");
     const std::vector<std::string> messages = m_owner.Messages();
     ASSERT_EQ(messages.size(), 1u);
