@@ -25,7 +25,8 @@ public:
     bool Call(std::function<void()> call);
     void Close();
 
-private:
     struct State;
+
+private:
     std::shared_ptr<State> m_state;
 };
