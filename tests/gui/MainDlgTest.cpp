@@ -1,10 +1,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
-#include <QProgressBar>
 #include <QTest>
-#include <QUrl>
 #include <filesystem>
 #include <sys/stat.h>
 

@@ -1,8 +1,6 @@
 #include <QLabel>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QTest>
-#include <QUrl>
 #include <filesystem>
 #include <thread>
 
