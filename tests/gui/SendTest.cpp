@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 #include <filesystem>
